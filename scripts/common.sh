@@ -4,7 +4,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${K93_BUILD_DIR:-$ROOT/build}"
-JOBS="$(nproc 2>/dev/null || echo 2)"
+JOBS="${K93_JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 PACKAGES=(
   cmake g++ make pkg-config
