@@ -135,6 +135,12 @@ float DialBase::draggedTo(double fraction) const
     return snapToGrid(valueAtFraction(fraction), mDragStep);
 }
 
+double DialBase::dragSteps() const
+{
+    const double span = double(mMax) - mMin;
+    return mDragStep > 0 && span > 0 ? span / mDragStep : 50.0;
+}
+
 bool DialBase::acceptsDefault(float) const
 {
     return true;
@@ -272,9 +278,7 @@ void DialBase::mouseMoveEvent(QMouseEvent* event)
         return;
     // Up and right raise; the travel grows with the number of steps, so fine
     // steps stay reachable without making coarse dials sluggish.
-    const double span = double(mMax) - mMin;
-    const double steps = mDragStep > 0 && span > 0 ? span / mDragStep : 50.0;
-    const double travel = std::clamp(steps * 2.0, 150.0, 480.0);
+    const double travel = std::clamp(dragSteps() * 2.0, 150.0, 480.0);
     const QPointF d = event->position() - mDragOrigin;
     const double fraction = std::clamp(mDragFraction + (d.x() - d.y()) / travel, 0.0, 1.0);
     userSet(draggedTo(fraction));

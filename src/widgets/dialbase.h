@@ -40,6 +40,8 @@ protected:
     virtual float steppedFrom(float value, int steps, float step) const;
     virtual float draggedTo(double fraction) const;
     virtual bool acceptsDefault(float value) const;
+    // How many drag steps the whole sweep holds; sets the drag travel.
+    virtual double dragSteps() const;
     // Every stored value passes here, so variants can keep derived state.
     virtual void storeValue(float value) { mValue = value; }
     virtual void rangeChanged() {}

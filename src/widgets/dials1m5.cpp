@@ -273,6 +273,13 @@ float DialS1M5::draggedTo(double fraction) const
     return clampToRange(mList[std::clamp(index, 0, last)]);
 }
 
+double DialS1M5::dragSteps() const
+{
+    if (mMode == 1 && listMode())
+        return (mList.size() - 1) / std::max(1.0, std::round(double(mDragStep)));
+    return DialBase::dragSteps();
+}
+
 bool DialS1M5::acceptsDefault(float value) const
 {
     return mMode != 1 || mList.isEmpty() || indexOf(value) >= 0;

@@ -18,6 +18,7 @@ public:
     ~DialS1M5() override;
 
     DialS1M5& setDragStep(float step);
+    DialS1M5& setStep(float step) { return setDragStep(step); }
     DialS1M5& setWheelStep(float step);
     DialS1M5& setKeyStep(float step);
     DialS1M5& setMode(int mode);
@@ -48,6 +49,7 @@ protected:
     float steppedFrom(float value, int steps, float step) const override;
     float draggedTo(double fraction) const override;
     bool acceptsDefault(float value) const override;
+    double dragSteps() const override;
     void storeValue(float value) override;
     void rangeChanged() override;
     QString textFor(float value) const override;
