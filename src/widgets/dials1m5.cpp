@@ -305,6 +305,8 @@ QString DialS1M5::textFor(float value) const
 {
     if (mShowPlusInf && mMax > mMin && value >= mMax)
         return QStringLiteral("∞") + mSuffix;
+    if (mShowMinusInf && mMax > mMin && value <= mMin)
+        return QStringLiteral("-∞") + mSuffix;
     QString text = QString::number(double(value), 'f', mPrecision);
     bool zero = true;
     for (QChar c : text)
