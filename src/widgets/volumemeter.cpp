@@ -130,7 +130,7 @@ void VolumeMeterBase::showLevel(int index, int db, bool clip)
         const int y2 = levelY(db);
         bar.db = db;
         if (!bar.hidden && y1 != y2)
-            update(column.left(), std::min(y1, y2), column.width(), std::abs(y1 - y2) + 1);
+            update(QRect(column.left(), std::min(y1, y2), column.width(), std::abs(y1 - y2) + 1) & column);
     }
     if (clip) {
         if (!bar.clipTimer) {
