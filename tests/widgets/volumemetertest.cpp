@@ -173,7 +173,7 @@ private slots:
         PaintRecorder recorder;
         m.installEventFilter(&recorder);
 
-        m.setValueLeft(-120);
+        m.setValueLeft(-125);
         QCoreApplication::processEvents();
         QCOMPARE(recorder.rects.size(), 1);
         const QRect bar = m.barRect(VolumeMeterS1M7::LeftBar);
@@ -181,8 +181,8 @@ private slots:
         QVERIFY(recorder.rects.first().height() < bar.height());
 
         recorder.rects.clear();
-        m.setValueLeft(-125); // still -13 dB shown
-        m.setValueLeft(-121);
+        m.setValueLeft(-121); // still -13 dB shown
+        m.setValueLeft(-130);
         m.setValueRight(-900); // already at the floor
         QCoreApplication::processEvents();
         QCOMPARE(recorder.rects.size(), 0);
