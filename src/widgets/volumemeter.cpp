@@ -267,7 +267,15 @@ void VolumeMeterBase::paintEvent(QPaintEvent* event)
         if (anyShown)
             painter.fillRect(column, kTrack);
     }
-    for (int i = 0; i < mBars.size(); ++i) {
+    // Translucent levels first, so that the main level stays readable over them.
+    QList<int> order;
+    for (int i = 0; i < mBars.size(); ++i)
+        if (mBars[i].style == Secondary)
+            order.append(i);
+    for (int i = 0; i < mBars.size(); ++i)
+        if (mBars[i].style != Secondary)
+            order.append(i);
+    for (int i : order) {
         const Bar& bar = mBars[i];
         const QRect& column = mColumns[bar.column];
         if (bar.hidden || column.isEmpty())
