@@ -2,6 +2,7 @@
 
 #include "widgets/pushbuttongroup.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -139,6 +140,15 @@ private slots:
         QCOMPARE(r.events, (QStringList {"mouse EQ MiddleButtonSingle"}));
         click(g, "DUCKING", Qt::RightButton);
         QCOMPARE(r.events, (QStringList {"mouse EQ MiddleButtonSingle", "mouse DUCKING RightButtonDouble"}));
+    }
+
+    void panelBackgroundsAreRealPictures()
+    {
+        for (const char* name : {"PBG2_0", "PBG2_1", "PBG3_0", "PBG3_1", "PBG5_0", "PBG5_2", "PBG5_3", "PBG8_1",
+                 "PBG8_5", "PBG8_8", "PBG8_10"}) {
+            const QImage image(QString(":/Image/PushButtonGroup/%1.png").arg(name));
+            QVERIFY2(!image.isNull(), name);
+        }
     }
 
     void pendingClickDiesWithTheWidget()
