@@ -135,10 +135,8 @@ void PushButtonBase::paintEvent(QPaintEvent*)
         painter.drawRoundedRect(QRectF(b.rect), radius, radius);
         textFont.setPixelSize(std::max(6, int(b.rect.height() * 0.45)));
         painter.setFont(textFont);
-        const QFontMetrics metrics(textFont);
         painter.setPen(b.on ? Theme::TextOn : Theme::TextOff);
-        painter.drawText(b.rect, Qt::AlignCenter,
-            metrics.elidedText(b.text, Qt::ElideNone, b.rect.width()));
+        painter.drawText(b.rect, Qt::AlignCenter, b.text);
     }
 }
 

@@ -208,7 +208,7 @@ PushButtonGroupS1M9& PushButtonGroupS1M9::setState(const QString& button, const 
     const int index = indexOf(button);
     if (index < 0 || state != QLatin1String("1") || isOn(index))
         return *this;
-    for (int i = 0; i < buttonNames().size(); ++i)
+    for (int i = 0; i < buttonCount(); ++i)
         showButton(i, i == index);
     if (needEmit)
         emit stateChanged(button, stateText(true));
@@ -270,7 +270,10 @@ void PushButtonGroupS1M11::buttonReleased(int index, Qt::MouseButton mouseButton
     // A different button or mouse button ends the wait of the earlier click first.
     if (mSingleTimer->isActive()) {
         mSingleTimer->stop();
+        const QPointer<PushButtonGroupS1M11> self(this);
         firePendingSingle();
+        if (!self)
+            return;
     }
     mPendingIndex = index;
     mPendingButton = mouseButton;

@@ -38,6 +38,7 @@ protected:
     PushButtonGroupBase(QWidget* parent, QList<Button> buttons, int columns, QSize minimum);
 
     int indexOf(const QString& name) const;
+    int buttonCount() const { return int(mButtons.size()); }
     void showButton(int index, bool on);
     void toggleAndEmit(int index);
     int buttonAt(const QPoint& pos) const;

@@ -401,14 +401,14 @@ VolumeMeterS1M2& VolumeMeterS1M2::setHeightRatio(int top, int clip, int gap1, in
 
 VolumeMeterS1M3::VolumeMeterS1M3(QWidget* parent)
     : VolumeMeterBase(parent, -90, {Bar {0, Origin}, Bar {1, Main}, Bar {2, Origin}, Bar {3, Main}},
-          {{0, Space}, {1, 0}, {3, Space}, {1, 1}, {2, Space}, {1, 2}, {3, Space}, {1, 3}, {2, Space}, {4, Scale}},
-          {6, 12, 8, 3, 30}, {HSpace, HClip, HSpace, HBar, HSpace}, {1, 3, 2, 92, 2})
+          {{0, Space}, {1, 0}, {2, Space}, {3, 1}, {4, Space}, {1, 2}, {2, Space}, {3, 3}, {0, Space}},
+          {8, 12, 4, 12, 28}, {HSpace, HClip, HSpace, HBar, HSpace}, {1, 3, 2, 92, 2})
 {
 }
 
-VolumeMeterS1M3& VolumeMeterS1M3::setWidthRatio(int margin, int bar, int innerGap, int sideGap, int scale)
+VolumeMeterS1M3& VolumeMeterS1M3::setWidthRatio(int margin, int originBar, int gap, int gainedBar, int centre)
 {
-    applyWidthRatio({margin, bar, sideGap, innerGap, scale});
+    applyWidthRatio({margin, originBar, gap, gainedBar, centre});
     return *this;
 }
 

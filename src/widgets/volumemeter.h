@@ -142,8 +142,8 @@ public:
     // level in tenths of a dB, gain in whole dB
     VolumeMeterS1M3& setValueLeft(int tenthsDb, int gainDb) { showWithGain(LeftOrigin, LeftGained, tenthsDb, gainDb); return *this; }
     VolumeMeterS1M3& setValueRight(int tenthsDb, int gainDb) { showWithGain(RightOrigin, RightGained, tenthsDb, gainDb); return *this; }
-    // margin, bar, gap inside a side, gap between the sides, scale
-    VolumeMeterS1M3& setWidthRatio(int margin, int bar, int innerGap, int sideGap, int scale);
+    // outer margin, origin bar, gap, gained bar, gap between the sides; the right side mirrors the left
+    VolumeMeterS1M3& setWidthRatio(int margin, int originBar, int gap, int gainedBar, int centre);
     VolumeMeterS1M3& setScaleLineHidden(bool hidden) { applyScaleLineHidden(hidden); return *this; }
     VolumeMeterS1M3& setFont(const QFont& font) { applyFont(font); return *this; }
 protected:

@@ -161,6 +161,15 @@ private slots:
         s.show();
         QCOMPARE(s.barRect(VolumeMeterS1M7::LeftBar), QRect(13, 4, 24, 96));
         QCOMPARE(s.barRect(VolumeMeterS1M7::RightBar), QRect(63, 4, 24, 96));
+
+        VolumeMeterS1M3 pair; // the right side mirrors the left
+        pair.setWidthRatio(7, 8, 12, 8, 30);
+        pair.resize(100, 100);
+        pair.show();
+        QCOMPARE(pair.barRect(VolumeMeterS1M3::LeftOrigin).x(), 7);
+        QCOMPARE(pair.barRect(VolumeMeterS1M3::LeftGained).x(), 27);
+        QCOMPARE(pair.barRect(VolumeMeterS1M3::RightOrigin).x(), 65);
+        QCOMPARE(pair.barRect(VolumeMeterS1M3::RightGained).right(), 92);
     }
 
     void repaintsOnlyWhatChanged()
