@@ -10,6 +10,18 @@
 namespace {
 const QColor kButtonOff {46, 46, 46};
 
+// The largest pixel size up to 45 % of the button height whose text fits its width.
+void fitText(QFont& font, const QString& text, const QRect& rect)
+{
+    int size = std::max(6, int(rect.height() * 0.45));
+    for (; size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= rect.width() - 4)
+            return;
+    }
+    font.setPixelSize(size);
+}
+
 QColor onColour(PushButtonBase::Kind kind)
 {
     switch (kind) {
@@ -133,7 +145,7 @@ void PushButtonBase::paintEvent(QPaintEvent*)
         painter.setPen(Qt::NoPen);
         painter.setBrush(b.on ? onColour(b.kind) : kButtonOff);
         painter.drawRoundedRect(QRectF(b.rect), radius, radius);
-        textFont.setPixelSize(std::max(6, int(b.rect.height() * 0.45)));
+        fitText(textFont, b.text, b.rect);
         painter.setFont(textFont);
         painter.setPen(b.on ? Theme::TextOn : Theme::TextOff);
         painter.drawText(b.rect, Qt::AlignCenter, b.text);

@@ -13,6 +13,18 @@
 namespace {
 const QColor kButtonOff {46, 46, 46};
 
+// The largest pixel size up to 45 % of the button height whose text fits its width.
+void fitText(QFont& font, const QString& text, const QRect& rect)
+{
+    int size = std::max(6, int(rect.height() * 0.45));
+    for (; size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= rect.width() - 4)
+            return;
+    }
+    font.setPixelSize(size);
+}
+
 bool parseState(const QString& state, bool* on)
 {
     if (state == QLatin1String("1"))
@@ -145,7 +157,7 @@ void PushButtonGroupBase::paintEvent(QPaintEvent*)
         painter.setPen(Qt::NoPen);
         painter.setBrush(b.on ? b.onColour : kButtonOff);
         painter.drawRoundedRect(QRectF(b.rect), radius, radius);
-        textFont.setPixelSize(std::max(6, std::min(int(b.rect.height() * 0.45), int(b.rect.width() / 4.2))));
+        fitText(textFont, b.name, b.rect);
         painter.setFont(textFont);
         painter.setPen(b.on ? Theme::TextOn : Theme::TextOff);
         painter.drawText(b.rect, Qt::AlignCenter, b.name);

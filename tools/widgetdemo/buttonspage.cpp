@@ -14,14 +14,18 @@ QLabel* caption(const QString& text)
     auto* label = new QLabel(text);
     label->setStyleSheet("color: rgb(161,161,161);");
     label->setAlignment(Qt::AlignCenter);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return label;
 }
 
 void place(QGridLayout* grid, int row, int column, const QString& name, QWidget* widget, QSize size)
 {
-    widget->setFixedSize(size);
-    grid->addWidget(caption(name), row * 2, column, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(widget, row * 2 + 1, column, Qt::AlignHCenter | Qt::AlignTop);
+    // Grows with the page, so that the 1.5 grab shows the controls scaled.
+    widget->setMinimumSize(size);
+    widget->setMaximumSize(size * 1.6);
+    widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    grid->addWidget(caption(name), row * 2, column);
+    grid->addWidget(widget, row * 2 + 1, column); // centred in its cell once at its maximum
 }
 
 QWidget* buttonsPage()
@@ -72,7 +76,6 @@ QWidget* buttonsPage()
     g11->setState("48V", "1").setState("EQ", "1");
     place(grid, 3, 1, "PushButtonGroupS1M11", g11, {140, 70});
 
-    grid->setRowStretch(8, 1);
     return page;
 }
 
@@ -81,7 +84,7 @@ QWidget* metersPage()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setSpacing(14);
-    const QSize size(70, 260);
+    const QSize size(60, 300);
 
     auto* m1 = new VolumeMeterS1M1;
     m1->setValue(-120).setValueSecondary(-60);
@@ -109,10 +112,8 @@ QWidget* metersPage()
     place(grid, 0, 7, "S1M8 (-60)", m8, size);
     auto* s2 = new VolumeMeterS2M1;
     s2->setValue(-150);
-    place(grid, 0, 8, "S2M1", s2, {24, 260});
+    place(grid, 0, 8, "S2M1", s2, {24, 300});
 
-    grid->setRowStretch(2, 1);
-    grid->setColumnStretch(9, 1);
     return page;
 }
 }
