@@ -36,7 +36,6 @@ PushButtonBase::PushButtonBase(QWidget* parent, QList<Button> buttons)
     : QWidget(parent)
     , mButtons(std::move(buttons))
 {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
     int rows = 0;
     for (const Button& b : mButtons)
         rows = std::max(rows, b.row + 1);

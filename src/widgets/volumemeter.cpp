@@ -304,10 +304,9 @@ void VolumeMeterBase::paintEvent(QPaintEvent* event)
             painter.fillRect(clip, bar.clip ? kClipOn : kClipOff);
     }
 
-    const int firstMark = 0;
     if (!mScaleLineHidden) {
         for (const Mark& m : kMarks) {
-            if (m.db <= mFloorDb || m.db == firstMark)
+            if (m.db <= mFloorDb || m.db == 0) // no line at the top edge
                 continue;
             const int y = levelY(m.db);
             for (const QRect& column : mColumns)
