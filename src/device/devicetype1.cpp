@@ -50,6 +50,12 @@ void FrameSender::clear()
     mQueue.clear();
 }
 
+void FrameSender::dropExitEntries()
+{
+    QMutexLocker lock(&mMutex);
+    mQueue.removeIf([](const QByteArray& r) { return r == ExitEntry; });
+}
+
 void FrameSender::run()
 {
     for (;;) {
@@ -145,7 +151,7 @@ bool DeviceType1::startDevice()
         qWarning() << "DeviceType1::startDevice //no open HID handle";
         return false;
     }
-    mSender.clear();
+    mSender.dropExitEntries();
     mSender.setHidHandle(mHandle);
     mStop.store(false);
     mSender.start(QThread::InheritPriority);

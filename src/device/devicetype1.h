@@ -31,6 +31,8 @@ public:
     // ends after the write in progress.
     void requestExit();
     void clear();
+    // Forgets an exit entry that a stop left behind, keeping the frames.
+    void dropExitEntries();
 
 signals:
     // A write failed; the sender has ended.
