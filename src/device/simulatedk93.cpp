@@ -2,6 +2,7 @@
 
 #include "device/commandtable.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QElapsedTimer>
@@ -65,6 +66,10 @@ struct SimulatedK93::Private {
 SimulatedK93::SimulatedK93()
     : d(std::make_unique<Private>())
 {
+    // The first use may come from the sender thread; the object belongs with
+    // the application's other objects.
+    if (QCoreApplication* app = QCoreApplication::instance(); app && thread() != app->thread())
+        moveToThread(app->thread());
     d->clock.start();
     // Versions as a factory-fresh unit reports them.
     const int firmware[5] = {1, 0, 3, 0, 7};

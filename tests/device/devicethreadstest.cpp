@@ -257,5 +257,39 @@ private slots:
     }
 };
 
+// Without a K93 attached: the hidapi handle must fail cleanly, never crash.
+class HidApiHandleTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(HidApiHandle::initLibrary()); }
+    void cleanupTestCase() { HidApiHandle::exitLibrary(); }
+
+    void aClosedHandleFailsEveryCall()
+    {
+        HidApiHandle handle;
+        QVERIFY(!handle.isOpen());
+        quint8 buffer[16] = {};
+        QCOMPARE(handle.read(buffer, 16, 0), -1);
+        QCOMPARE(handle.write(buffer, 16), -1);
+        handle.close();
+        handle.close();
+        // No device has this id pair.
+        QVERIFY(!handle.open(0xFFFE, 0xFFFE));
+        QVERIFY(!HidApiHandle::isPresent(0xFFFE, 0xFFFE));
+        QCOMPARE(HidApiHandle::deviceCount(0xFFFE, 0xFFFE), 0);
+    }
+
+    void theProgramsHandleCanBeReplaced()
+    {
+        QVERIFY(dynamic_cast<HidApiHandle*>(&HidHandle::instance()));
+        HidHandle::setInstance(std::make_unique<FakeHidHandle>());
+        QVERIFY(dynamic_cast<FakeHidHandle*>(&HidHandle::instance()));
+        HidHandle::setInstance(nullptr);
+        QVERIFY(dynamic_cast<HidApiHandle*>(&HidHandle::instance()));
+    }
+};
+
 K93_TEST(DeviceThreadsTest)
+K93_TEST(HidApiHandleTest)
 #include "devicethreadstest.moc"
