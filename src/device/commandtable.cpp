@@ -188,7 +188,7 @@ struct Table {
         }
     }
 
-    void addEqualizer(Area a, unsigned window, const QString& name, int bands)
+    void addEqualizer(Area a, unsigned window, const QString& name, int bands, bool outputGainOnly)
     {
         // 0x7/0x8 | window | band | field; band 0 is the window itself.
         const unsigned base = window << 8;
@@ -201,6 +201,9 @@ struct Table {
         add(code(a, base | 0x07), name, "LevelInputRight", K::Integer);
         add(code(a, base | 0x08), name, "LevelOutputLeft", K::Integer);
         add(code(a, base | 0x09), name, "LevelOutputRight", K::Integer);
+        // The input equalisers have one output gain slider.
+        if (outputGainOnly)
+            add(code(a, base | 0x0A), name, "Gain", K::Tenths);
         for (int band = 1; band <= bands; ++band) {
             const QString bandName = name + '@' + QString::number(band);
             const unsigned b = base | (unsigned(band) << 4);
@@ -214,9 +217,9 @@ struct Table {
 
     void buildEqualizers()
     {
-        addEqualizer(Area::InputEqualizer, 1, "EQ_IN1", 4);
-        addEqualizer(Area::InputEqualizer, 2, "EQ_IN2", 4);
-        addEqualizer(Area::HeadphoneEqualizer, 1, "EQ_HP", 10);
+        addEqualizer(Area::InputEqualizer, 1, "EQ_IN1", 4, true);
+        addEqualizer(Area::InputEqualizer, 2, "EQ_IN2", 4, true);
+        addEqualizer(Area::HeadphoneEqualizer, 1, "EQ_HP", 10, false);
     }
 };
 

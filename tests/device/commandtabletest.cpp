@@ -222,7 +222,8 @@ private slots:
         mDevice->in_Others_attributeChanged("ConfigMenuLive", "DuckingSwitch", "1");
         mDevice->in_Compressor_attributeChanged("Compressor", "Show", "1");
         mDevice->in_Ducking_attributeChanged("Ducking", "Save_Threshold", "-20");
-        mDevice->in_Equalizer_attributeChanged("EQ_HP", "ModifyLanguage", "English");
+        for (const char* a : {"ModifyLanguage", "StateTarget", "TargetFile", "Expanded", "FilteredType"})
+            mDevice->in_Equalizer_attributeChanged("EQ_HP", a, "1");
         mDevice->in_EffectIntegration_attributeChanged("Effect_Integration", "Show", "");
         mDevice->in_System_attributeChanged("MainWindow", "AuthResult", "Success");
         QVERIFY(take().isEmpty());
@@ -280,6 +281,10 @@ private slots:
         expectOne(code("EQ_HP@10", "Gain"), -35);
         mDevice->in_Equalizer_attributeChanged("EQ_HP", "Switch", "0");
         expectOne(code("EQ_HP", "Switch"), 0);
+        mDevice->in_Equalizer_attributeChanged("EQ_IN1", "Gain", "-90");
+        expectOne(code("EQ_IN1", "Gain"), -900);
+        mDevice->in_Equalizer_attributeChanged("EQ_HP", "GainOutputLeft", "-50");
+        expectOne(code("EQ_HP", "GainOutputLeft"), -500);
         mDevice->in_Ducking_attributeChanged("Ducking", "Threshold", "-20");
         expectOne(code("Ducking", "Threshold"), -20);
         mDevice->in_DeviceSettings_attributeChanged("K93_PrivateWidget7", "Brightness", "Bright");
