@@ -18,7 +18,10 @@
 //   "Level"                       level of a mono channel, tenths of a dB
 //   "LevelLeft", "LevelRight"     levels of a stereo channel, tenths of a dB
 //   "LevelInput", "LevelInputSecondary", "LevelOutputSecondary",
-//   "GainReduction"               compressor meters ("Compressor")
+//   "GainReduction"               compressor meters ("Compressor"); 0x460B
+//                                 is "Reserved11" and drives nothing
+//   "LevelInputLeft", "LevelInputRight", "LevelOutputLeft",
+//   "LevelOutputRight"            meters of the equaliser windows
 //   "FirmwareVersion1".."5"       firmware version parts ("MainWindow")
 //   "HardwareVersion"             hardware version, 100 x major + minor
 // The device answers ("MainWindow", "Auth") with the handshake result as the
