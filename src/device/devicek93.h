@@ -31,4 +31,9 @@ public slots:
     void in_EffectIntegration_attributeChanged(QString objectName, QString attribute, QString value);
     // The device settings page
     void in_DeviceSettings_attributeChanged(QString objectName, QString attribute, QString value);
+
+private:
+    // Encodes through the command table; false when nothing was sent.
+    bool sendAttribute(const QString& channel, const QString& attribute, const QString& value);
+    bool sendEffectParameter(const QString& attribute, const QString& value);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMetaType>
 #include <QMutex>
 #include <QQueue>
@@ -24,6 +25,14 @@ public:
     void setHidHandle(HidHandle* handle) { mHandle = handle; }
     void enqueue(const QByteArray& report);
     int pendingCount() const;
+    // The reports not yet written, oldest first.
+    QList<QByteArray> pendingReports() const;
+    // Drops what is queued and queues the exit entry, so that the sender
+    // ends after the write in progress.
+    void requestExit();
+    void clear();
+    // Forgets an exit entry that a stop left behind, keeping the frames.
+    void dropExitEntries();
 
 signals:
     // A write failed; the sender has ended.
@@ -52,6 +61,8 @@ public:
         bool operator==(const FrameInfo&) const = default;
     };
     static constexpr int ReportSize = 16;
+    // How long one read blocks before the reader looks at its stop flag.
+    static constexpr int ReadTimeoutMs = 50;
 
     // 16 bytes: report id 0x00, 0x22 0x33, header, command and value
     // big-endian, 0x00 0x00, "fw".

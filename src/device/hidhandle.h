@@ -49,6 +49,8 @@ public:
     static void exitLibrary();
     // True when hidapi enumerates a device with these ids.
     static bool isPresent(quint16 vendorId, quint16 productId);
+    // How many such devices are attached (one device has several interfaces).
+    static int deviceCount(quint16 vendorId, quint16 productId);
 
 private:
     struct Private;

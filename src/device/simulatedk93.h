@@ -17,6 +17,7 @@ class SimulatedK93 : public QObject
     Q_OBJECT
 public:
     static SimulatedK93& instance();
+    ~SimulatedK93() override;
 
     // 1, 2 or 3 answer "Auth"; 0 never answers.
     void setAuthResult(int result);

@@ -23,6 +23,23 @@ public:
     virtual bool setSafeMode(const QString& device, bool on) = 0;
 };
 
+// Linux: finds the K93 through HID enumeration; the class driver offers no
+// sample-rate, buffer-size or safe-mode control, so the lists are empty and
+// the setters refuse.
+class HidDriverBackend : public DriverBackend
+{
+public:
+    QStringList deviceNames() override;
+    QList<unsigned> supportedSampleRates(const QString&) override { return {}; }
+    QList<unsigned> supportedBufferSizes(const QString&) override { return {}; }
+    unsigned sampleRate(const QString&) override { return 0; }
+    unsigned bufferSize(const QString&) override { return 0; }
+    bool safeMode(const QString&) override { return false; }
+    bool setSampleRate(const QString&, unsigned) override { return false; }
+    bool setBufferSize(const QString&, unsigned) override { return false; }
+    bool setSafeMode(const QString&, bool) override { return false; }
+};
+
 // Driver layer: device names, sample rate, buffer size, safe mode, and the
 // mixer gain unit conversions (2^25 is 0 dB).
 class USBAudioAPI
@@ -64,10 +81,12 @@ class DriverPoller : public QObject
     Q_OBJECT
 public:
     static DriverPoller& instance();
+    ~DriverPoller() override;
     void start();
     void stop();
     bool isActive() const;
     void setInterval(int ms);
+    int interval() const;
 
 signals:
     // ("SampleRate" | "BufferSize" | "SafeMode", decimal text)
