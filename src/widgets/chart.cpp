@@ -219,8 +219,12 @@ Chart& Chart::setHandlePosition(const QString& name, QPointF point)
 
 Chart& Chart::setHandleVisible(const QString& name, bool visible)
 {
-    if (Handle* handle = mHandles.value(name))
+    if (Handle* handle = mHandles.value(name)) {
         handle->item->setVisible(visible);
+        // Guide lines to a hidden marker would point at nothing.
+        handle->lineX->setVisible(visible && handle->linesVisible);
+        handle->lineY->setVisible(visible && handle->linesVisible);
+    }
     return *this;
 }
 
@@ -228,8 +232,8 @@ Chart& Chart::setHandleLinesVisible(const QString& name, bool visible)
 {
     if (Handle* handle = mHandles.value(name)) {
         handle->linesVisible = visible;
-        handle->lineX->setVisible(visible);
-        handle->lineY->setVisible(visible);
+        handle->lineX->setVisible(visible && handle->item->isVisible());
+        handle->lineY->setVisible(visible && handle->item->isVisible());
     }
     return *this;
 }

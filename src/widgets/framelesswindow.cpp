@@ -290,7 +290,7 @@ void FramelessWindow::layoutTitleBar()
         button->setIconSize(QSize(int(side * 0.6), int(side * 0.6)));
     }
     QFont font = mTitle->font();
-    font.setPixelSize(std::max(GlobalFont::kSmallestSize, GlobalFont::getSuitablePixelSize(font, int(h * 0.55))));
+    font.setPixelSize(std::max(GlobalFont::kSmallestSize, GlobalFont::getSuitablePixelSize(font, int(h * 0.42))));
     mTitle->setFont(font);
 }
 

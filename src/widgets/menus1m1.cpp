@@ -84,14 +84,17 @@ MenuS1M1& MenuS1M1::setItemChecked(const QString& name, bool checked)
 
 MenuS1M1& MenuS1M1::setItemText(const QString& name, const QString& text)
 {
-    if (QPushButton* row = item(name))
+    if (QPushButton* row = item(name)) {
         row->setText(text);
+        updateLayout();
+    }
     return *this;
 }
 
 MenuS1M1& MenuS1M1::setTitle(const QString& title)
 {
     mTitle->setText(title);
+    updateLayout();
     return *this;
 }
 
@@ -174,8 +177,9 @@ void MenuS1M1::updateLayout()
     const int titleHeight = std::max(mTitle->minimumHeight(), h * mTitleRatio / 100);
     mTitle->setGeometry(0, 0, w, titleHeight);
     QFont titleFont = font();
-    titleFont.setPixelSize(std::max(GlobalFont::kSmallestSize,
-                                    int(GlobalFont::getSuitablePixelSize(titleFont, titleHeight) * mScaleFactor)));
+    const int titleSize = std::min(int(GlobalFont::getSuitablePixelSize(titleFont, titleHeight) * mScaleFactor),
+                                   GlobalFont::getSuitablePixelSizeInRect(titleFont, mTitle->text(), QRect(0, 0, w * 9 / 10, titleHeight)));
+    titleFont.setPixelSize(std::max(GlobalFont::kSmallestSize, titleSize));
     mTitle->setFont(titleFont);
     if (mRows.isEmpty())
         return;
@@ -185,9 +189,12 @@ void MenuS1M1::updateLayout()
     const double slot = double(h - top) / count;
     const int gap = std::max(2, int(slot * 0.12));
     const int rowHeight = std::max(20, int(slot) - gap);
+    // One size for every row, small enough for the longest text to fit.
     QFont rowFont = font();
-    rowFont.setPixelSize(std::max(GlobalFont::kSmallestSize,
-                                  int(GlobalFont::getSuitablePixelSize(rowFont, rowHeight) * mScaleFactor)));
+    int rowSize = int(GlobalFont::getSuitablePixelSize(rowFont, rowHeight) * mScaleFactor);
+    for (QPushButton* row : std::as_const(mRows))
+        rowSize = std::min(rowSize, GlobalFont::getSuitablePixelSizeInRect(rowFont, row->text(), QRect(0, 0, w * 85 / 100, rowHeight)));
+    rowFont.setPixelSize(std::max(GlobalFont::kSmallestSize, rowSize));
     const QString style = QString(kRowStyle).arg(std::max(2, rowHeight / 5));
     for (int i = 0; i < count; ++i) {
         QPushButton* row = mRows[i];

@@ -4,6 +4,6 @@ MessageBoxS3M1::MessageBoxS3M1(QWidget* content, QWidget* parent)
     : FramelessWindow(parent)
 {
     setMinimumSize(160, 120);
-    setStretch(1, 6);
+    setStretch(1, 8);
     setCentralWidget(content);
 }

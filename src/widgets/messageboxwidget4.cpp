@@ -50,14 +50,16 @@ MessageBoxWidget4::MessageBoxWidget4(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 8, 16, 12);
-    layout->addWidget(mLabel, 3);
-    layout->addWidget(mItem1, 2);
-    layout->addWidget(mItem2, 2);
+    layout->setSpacing(8);
+    layout->addWidget(mLabel, 1);
+    layout->addWidget(mItem1, 1);
+    layout->addWidget(mItem2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);
     buttons->addWidget(mButtonCancel);
     buttons->addWidget(mButtonOk);
-    layout->addLayout(buttons, 3);
+    layout->addSpacing(6);
+    layout->addLayout(buttons, 1);
 
     applyStyle(14);
 
