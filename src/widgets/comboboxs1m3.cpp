@@ -40,6 +40,13 @@ ComboBoxS1M3& ComboBoxS1M3::setFont(const QFont& font)
     return *this;
 }
 
+void ComboBoxS1M3::setCurrentText(const QString& text)
+{
+    const int index = findText(text);
+    if (index >= 0)
+        setCurrentIndex(index);
+}
+
 void ComboBoxS1M3::resizeEvent(QResizeEvent* e)
 {
     QComboBox::resizeEvent(e);

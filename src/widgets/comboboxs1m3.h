@@ -15,6 +15,12 @@ public:
     ComboBoxS1M3& setTextColor(const QColor& color);
     ComboBoxS1M3& setFont(const QFont& font);
     double getArrowScale() const { return mArrowScale; }
+
+public slots:
+    // Selects the item with that text; a text that is no item changes nothing,
+    // where the editable base would show it without selecting anything.
+    void setCurrentText(const QString& text);
+
     QColor getTextColor() const { return mTextColor; }
 
 protected:

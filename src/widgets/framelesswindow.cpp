@@ -206,6 +206,12 @@ void FramelessWindow::moveWindow(QPointF offset)
 {
     if (!mMovable)
         return;
+    if (mDrag == Drag::Move && onWayland() && windowHandle()) {
+        // Reached only when a subclass's rule let the drag through.
+        windowHandle()->startSystemMove();
+        mDrag = Drag::None;
+        return;
+    }
     move((QPointF(mPressTopLeft) + offset).toPoint());
 }
 
@@ -234,12 +240,9 @@ void FramelessWindow::mousePressEvent(QMouseEvent* e)
     mPressGeometry = geometry();
     mDragEdges = mResizable ? edgesAt(e->position().toPoint()) : Qt::Edges();
     mDrag = mDragEdges ? Drag::Resize : Drag::Move;
-    if (onWayland() && windowHandle()) {
-        // The compositor refuses programmatic moves; hand the drag to it.
-        if (mDrag == Drag::Resize)
-            windowHandle()->startSystemResize(mDragEdges);
-        else if (mMovable)
-            windowHandle()->startSystemMove();
+    if (mDrag == Drag::Resize && onWayland() && windowHandle()) {
+        // The compositor refuses programmatic geometry; hand the drag to it.
+        windowHandle()->startSystemResize(mDragEdges);
         mDrag = Drag::None;
     }
     e->accept();

@@ -3,8 +3,10 @@
 #include "widgets/chart.h"
 
 #include <QGraphicsLayout>
+#include <QGraphicsLineItem>
 #include <QGraphicsObject>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QLogValueAxis>
 #include <QSplineSeries>
 #include <QValueAxis>
@@ -136,10 +138,59 @@ private slots:
         const QPointF back = chart.sceneToValue(handle->pos());
         QVERIFY(qAbs(back.x() + 12) < 1e-6 && qAbs(back.y() + 6) < 1e-6);
 
+        // Guide lines show only beside a visible marker.
+        auto guides = [&chart, handle] {
+            int shown = 0;
+            for (QGraphicsItem* item : chart.scene()->items()) {
+                if (item->type() == QGraphicsLineItem::Type && item->zValue() == handle->zValue() - 1 && item->isVisible())
+                    ++shown;
+            }
+            return shown;
+        };
+        QCOMPARE(guides(), 2);
         chart.setHandleVisible("CompressorS1M1Default", false);
         QVERIFY(!handle->isVisible());
-        chart.setHandleLinesVisible("CompressorS1M1Default", false);
+        QCOMPARE(guides(), 0);
+        chart.setHandleLinesVisible("CompressorS1M1Default", false).setHandleVisible("CompressorS1M1Default", true);
         QVERIFY(!chart.handleLinesVisible("CompressorS1M1Default"));
+        QCOMPARE(guides(), 0);
+        chart.setHandleLinesVisible("CompressorS1M1Default", true);
+        QCOMPARE(guides(), 2);
+    }
+
+    void onlyUnlockedHandlesFollowTheMouse()
+    {
+        Chart chart;
+        chart.setCompressorStyle();
+        chart.resize(300, 300);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        chart.addHandle("Point", {-24, -24}, kHandle).addHandle("Fixed", {-36, -12}, kHandle);
+        chart.setHandleLock("Fixed", true);
+        QSignalSpy moved(&chart, &Chart::handleMoved);
+
+        auto dragBy = [&chart](const QString& name, QPoint offset) {
+            const QPoint from = chart.mapFromScene(chart.valueToScene(chart.handlePosition(name)));
+            QTest::mousePress(chart.viewport(), Qt::LeftButton, {}, from);
+            QMouseEvent move(QEvent::MouseMove, QPointF(from + offset), QPointF(chart.viewport()->mapToGlobal(from + offset)),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(chart.viewport(), &move);
+            QTest::mouseRelease(chart.viewport(), Qt::LeftButton, {}, from + offset);
+        };
+
+        dragBy("Fixed", {30, -30});
+        QCOMPARE(chart.handlePosition("Fixed"), QPointF(-36, -12));
+        QCOMPARE(moved.count(), 0);
+
+        dragBy("Point", {40, 0});
+        QCOMPARE(moved.count(), 1);
+        QCOMPARE(moved.at(0).at(0).toString(), QString("Point"));
+        QVERIFY(chart.handlePosition("Point").x() > -24);
+        QVERIFY(qAbs(chart.handlePosition("Point").y() + 24) < 0.5);
+
+        // Dragged far outside, it stops at the axes' ends.
+        dragBy("Point", {2000, -2000});
+        QCOMPARE(chart.handlePosition("Point"), QPointF(0, 0));
     }
 
     void fontReachesAxesAndTexts()

@@ -27,6 +27,14 @@ private slots:
         combo.setCurrentIndex(0);
         QCOMPARE(activated.count(), 0);
         QCOMPARE(combo.lineEdit()->text(), QString("Dim"));
+
+        // The shown text is always an item's.
+        combo.setCurrentText("Bright");
+        QCOMPARE(combo.currentIndex(), 2);
+        combo.setCurrentText("Blinding");
+        QCOMPARE(combo.currentIndex(), 2);
+        QCOMPARE(combo.lineEdit()->text(), QString("Bright"));
+        QCOMPARE(activated.count(), 0);
     }
 
     void fontArrowAndColourSettersChain()
