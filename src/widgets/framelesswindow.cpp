@@ -74,6 +74,8 @@ FramelessWindow::FramelessWindow(QWidget* parent)
     bar->setObjectName("FramelessWindowTitleBar");
     bar->onResize = [this] { layoutTitleBar(); };
     mTitleBar = bar;
+    // Its buttons follow its height; their sizes must not hold the window's minimum.
+    mTitleBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     auto* barLayout = new QHBoxLayout(mTitleBar);
     barLayout->setContentsMargins(10, 0, 6, 0);
     barLayout->setSpacing(4);

@@ -30,6 +30,7 @@ void drag(QWidget* window, QPoint from, QPoint offset)
     sendMouse(window, QEvent::MouseButtonRelease, from + offset, global + QPointF(offset));
 }
 
+// Overrides what later dialogs override; dragging must survive that.
 class OnlyHorizontal : public FramelessWindow
 {
 public:
@@ -40,6 +41,10 @@ public:
         ++calls;
         FramelessWindow::moveWindow(QPointF(offset.x(), 0));
     }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override { return QObject::eventFilter(watched, event); }
+    void showEvent(QShowEvent*) override {}
 };
 
 } // namespace
