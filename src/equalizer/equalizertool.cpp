@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -148,11 +149,16 @@ void EqualizerTool::computeFilterResponse(const QString& name)
     for (quint32 f : mFrequencies) {
         const double w = f * TwoPi;
         const double w2 = w * w;
-        const std::complex<double> n(num[2] - num[0] * w2, num[1] * w);
-        const std::complex<double> d(den[2] - den[0] * w2, den[1] * w);
-        const std::complex<double> h = n / d;
+        const double nRe = num[2] - num[0] * w2;
+        const double nIm = num[1] * w;
+        const double dRe = den[2] - den[0] * w2;
+        const double dIm = den[1] * w;
+        // Written out: the library's complex division guards against
+        // overflow at several times the cost, and these values stay small.
+        const double dNorm = dRe * dRe + dIm * dIm;
+        const std::complex<double> h((nRe * dRe + nIm * dIm) / dNorm, (nIm * dRe - nRe * dIm) / dNorm);
         response.append(h);
-        curve.append(QPointF(f, 20.0 * std::log10(std::hypot(h.real(), h.imag()))));
+        curve.append(QPointF(f, 20.0 * std::log10(std::sqrt(h.real() * h.real() + h.imag() * h.imag()))));
     }
 }
 
@@ -203,15 +209,23 @@ const QList<QPointF>* EqualizerTool::getCurve(const QString& name) const
 
 void EqualizerTool::updateCombinedCurve()
 {
+    const qsizetype n = mFrequencies.size();
+    std::vector<double> re(n, 1.0);
+    std::vector<double> im(n, 0.0);
+    for (const auto& [name, response] : mResponses) {
+        for (qsizetype i = 0; i < n; ++i) {
+            const std::complex<double> h = response[i];
+            const double nextRe = re[i] * h.real() - im[i] * h.imag();
+            im[i] = re[i] * h.imag() + im[i] * h.real();
+            re[i] = nextRe;
+        }
+    }
     QList<QPointF>& combined = mCurves[Combined];
     combined.clear();
-    combined.reserve(mFrequencies.size());
-    for (qsizetype i = 0; i < mFrequencies.size(); ++i) {
-        std::complex<double> product(1.0, 0.0);
-        for (const auto& [name, response] : mResponses)
-            product *= response[i];
-        combined.append(QPointF(mFrequencies[i], 20.0 * std::log10(std::abs(product)) + mPreGain));
-    }
+    combined.reserve(n);
+    for (qsizetype i = 0; i < n; ++i)
+        combined.append(
+            QPointF(mFrequencies[i], 20.0 * std::log10(std::sqrt(re[i] * re[i] + im[i] * im[i])) + mPreGain));
 }
 
 void EqualizerTool::updateTargetCurves()

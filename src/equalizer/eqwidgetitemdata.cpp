@@ -1,6 +1,7 @@
 #include "equalizer/eqwidgetitemdata.h"
 
-EqWidgetItemData::EqWidgetItemData(qint32 index, const QString& type, float gain, float frequency, float q, bool enabled)
+EqWidgetItemData::EqWidgetItemData(qint32 index, const QString& type, float gain, float frequency, float q,
+                                   bool enabled)
     : index(index)
     , type(type)
     , gain(gain)

@@ -6,7 +6,13 @@
 // One parametric equaliser band as every part of the equaliser passes it on.
 struct EqWidgetItemData
 {
-    enum ChangedFlag : quint8 { TypeChanged = 1, GainChanged = 2, FrequencyChanged = 4, QChanged = 8, SwitchChanged = 16 };
+    enum ChangedFlag : quint8 {
+        TypeChanged = 1,
+        GainChanged = 2,
+        FrequencyChanged = 4,
+        QChanged = 8,
+        SwitchChanged = 16
+    };
 
     EqWidgetItemData(qint32 index, const QString& type, float gain, float frequency, float q, bool enabled);
 

@@ -42,7 +42,8 @@ private slots:
         QTest::addColumn<double>("ratio");
         QTest::addColumn<double>("gain");
         QTest::addColumn<Points>("curve");
-        QTest::newRow("make-up under the ceiling") << -30.0 << 4.0 << 13.5 << Points{{-48, -34.5}, {-30, -16.5}, {0, -9}};
+        QTest::newRow("make-up under the ceiling")
+            << -30.0 << 4.0 << 13.5 << Points{{-48, -34.5}, {-30, -16.5}, {0, -9}};
         QTest::newRow("threshold above the ceiling") << -10.0 << 2.0 << 12.0 << Points{{-48, -36}, {-12, 0}, {0, 0}};
         QTest::newRow("compression meets the ceiling")
             << -30.0 << 2.0 << 20.0 << Points{{-48, -28}, {-30, -10}, {-10, 0}, {0, 0}};

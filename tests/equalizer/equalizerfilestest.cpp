@@ -234,7 +234,8 @@ private slots:
         tool.setPreGain(2);
         const QList<QPointF> before = *tool.getCurve("Combined");
         const QString file = write("invalid.txt", "Preamp 1 2 dB\nFilter 1: ON PK Fc 1000 Hz Gain 3 dB Q 0.707\n");
-        QTest::ignoreMessage(QtWarningMsg, "EqualizerTool::importBandData //The current filter parameters file is invalid");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "EqualizerTool::importBandData //The current filter parameters file is invalid");
         QCOMPARE(tool.importBandData(file), QString());
         QTest::ignoreMessage(QtWarningMsg, "EqualizerTool::importBandData //failed to open filter parameters file");
         QCOMPARE(tool.importBandData(path("missing.txt")), QString());
@@ -289,7 +290,8 @@ private slots:
         QTest::newRow("English") << "English"
                                  << QStringList{"Export Filter Parameters", "Import Filter Parameters", "Save FR File",
                                                 "Select FR File"};
-        QTest::newRow("Chinese") << "Chinese" << QStringList{"导出滤波参数", "导入滤波参数", "保存频响文件", "选择频响文件"};
+        QTest::newRow("Chinese") << "Chinese"
+                                 << QStringList{"导出滤波参数", "导入滤波参数", "保存频响文件", "选择频响文件"};
         QTest::newRow("other") << "French"
                                << QStringList{"Export Filter Parameters", "Import Filter Parameters", "Save FR File",
                                               "Select FR File"};

@@ -73,7 +73,8 @@ private slots:
     void initialCurves()
     {
         EqualizerTool tool;
-        for (const char* name : {"Target", "TargetRaw", "TargetCompensated", "Source", "SourceRaw", "SourceCompensated"}) {
+        for (const char* name :
+             {"Target", "TargetRaw", "TargetCompensated", "Source", "SourceRaw", "SourceCompensated"}) {
             const QList<QPointF>* curve = tool.getCurve(name);
             QVERIFY(curve);
             QCOMPARE(curve->size(), 600);
