@@ -10,3 +10,4 @@ for scale in 1 1.5; do
   "$BUILD_DIR/tools/widget_demo" --scale "$scale" --screenshots "$OUT/widgets"
 done
 # Later areas add their own grabs below.
+QT_QPA_PLATFORM=offscreen "$BUILD_DIR/tools/window_shots" "$OUT/window"

@@ -1,8 +1,11 @@
 #include "app/appsettings.h"
 #include "app/globalfont.h"
+#include "connector/deviceconnector.h"
+#include "device/hidhandle.h"
+#include "device/simulatedk93.h"
+#include "mainwindow/mainwindow_k93.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[])
@@ -14,10 +17,17 @@ int main(int argc, char* argv[])
     AppSettingsSubject::prepareStore();
     GlobalFont::initialize();
 
-    QMainWindow window;
-    window.setWindowTitle(QApplication::applicationName());
-    window.setStyleSheet("background-color: rgb(31,31,31); color: rgb(161,161,161);");
-    window.resize(960, 600);
-    window.show();
-    return app.exec();
+    // "--simulated-device[=N]" runs against the simulated K93 answering N.
+    installDeviceBackends(parseDeviceOptions(app.arguments()));
+    HidApiHandle::initLibrary();
+
+    int result = 0;
+    {
+        DeviceConnector connector;
+        connector.registerMainWindowCreator("K93", []() -> DeviceWindow* { return new MainWindow_K93; });
+        connector.showSeries("Series-K", {{"K93", {"0x152A", "0x3E71"}}});
+        result = app.exec();
+    }
+    HidApiHandle::exitLibrary();
+    return result;
 }
