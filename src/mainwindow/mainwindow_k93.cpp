@@ -1,6 +1,9 @@
 #include "mainwindow/mainwindow_k93.h"
 
 #include "app/workspace.h"
+#include "fields/fieldeffects1m1.h"
+#include "fields/fieldmixers1m1.h"
+#include "fields/fieldorigins1m1.h"
 #include "device/hidhandle.h"
 #include "widgets/theme.h"
 
@@ -50,6 +53,10 @@ MainWindow_K93::MainWindow_K93(QWidget* parent, const QString& name)
 
 MainWindow_K93::~MainWindow_K93()
 {
+    for (const auto& observers : std::as_const(mPageObservers)) {
+        for (auto* observer : observers)
+            WorkspaceSubject::instance().removeObserver(observer);
+    }
     // Stop the threads before the handle goes: a read failure has already
     // closed it, a failed handshake has not.
     mDevice.stopDevice();
@@ -71,16 +78,53 @@ void MainWindow_K93::buildPages()
     for (const auto& info : kLayouts) {
         auto* page = new QWidget(mStack);
         page->setObjectName(info.objectName);
-        auto* pageLayout = new QVBoxLayout(page);
-        if (info.id == PageFactory) {
-            mFactoryLabel = new QLabel(page);
-            mFactoryLabel->setAlignment(Qt::AlignCenter);
-            mFactoryLabel->setWordWrap(true);
-            pageLayout->addWidget(mFactoryLabel);
-        }
+        new QVBoxLayout(page);
         mStack->addWidget(page);
         mPages.append(page);
     }
+    auto pageLayout = [this](PageID id) { return static_cast<QVBoxLayout*>(page(id)->layout()); };
+
+    mFactoryLabel = new QLabel(page(PageFactory));
+    mFactoryLabel->setAlignment(Qt::AlignCenter);
+    mFactoryLabel->setWordWrap(true);
+    pageLayout(PageFactory)->addWidget(mFactoryLabel);
+
+    mFieldOriginMobileInput = new FieldOriginS1M1(page(PageMobile), "FieldOriginInput");
+    mFieldOriginMobileOutput = new FieldOriginS1M1(page(PageMobile), "FieldOriginOutput");
+    pageLayout(PageMobile)->addWidget(mFieldOriginMobileInput, 3);
+    pageLayout(PageMobile)->addWidget(mFieldOriginMobileOutput, 2);
+    addPageObserver(PageMobile, mFieldOriginMobileInput);
+    addPageObserver(PageMobile, mFieldOriginMobileOutput);
+
+    mFieldMixerLive = new FieldMixerS1M1(page(PageLive), "FieldMixer");
+    mFieldMixerLive->setMixList({"MixA", "MixB", "MixC", "MixD", "MixE"});
+    mFieldMixerLive->setAdditionEnabled(true);
+    pageLayout(PageLive)->addWidget(mFieldMixerLive, 1);
+    addPageObserver(PageLive, mFieldMixerLive);
+
+    mFieldOriginEasyUpper = new FieldOriginS1M1(page(PageEasy), "FieldOriginUpper");
+    mFieldOriginEasyLower = new FieldOriginS1M1(page(PageEasy), "FieldOriginLower");
+    mFieldOriginEasyUpper->setAdditionEnabled(true);
+    mFieldOriginEasyLower->setAdditionEnabled(true);
+    pageLayout(PageEasy)->addWidget(mFieldOriginEasyUpper, 1);
+    pageLayout(PageEasy)->addWidget(mFieldOriginEasyLower, 1);
+    addPageObserver(PageEasy, mFieldOriginEasyUpper);
+    addPageObserver(PageEasy, mFieldOriginEasyLower);
+
+    mFieldMixerPro = new FieldMixerS1M1(page(PagePro), "FieldMixer");
+    mFieldMixerPro->setMixList({"MixA", "MixB", "MixC"});
+    mFieldMixerPro->setAdditionEnabled(true);
+    mFieldEffect = new FieldEffectS1M1(page(PagePro), "FieldEffect");
+    mFieldEffect->setAdditionEnabled(true);
+    pageLayout(PagePro)->addWidget(mFieldMixerPro, 3);
+    pageLayout(PagePro)->addWidget(mFieldEffect, 2);
+    addPageObserver(PagePro, mFieldMixerPro);
+    addPageObserver(PagePro, mFieldEffect);
+}
+
+void MainWindow_K93::addPageObserver(PageID id, WorkspaceObserver* observer)
+{
+    mPageObservers[int(id)].append(observer);
 }
 
 void MainWindow_K93::wireDevice()
@@ -113,6 +157,12 @@ void MainWindow_K93::switchLayout(PageID id)
     mCurrentPage = id;
     mStack->setCurrentWidget(page(id));
     auto& workspace = WorkspaceSubject::instance();
+    // Areas before their strips: a strip's load reads its area's mix state.
+    for (auto it = mPageObservers.cbegin(); it != mPageObservers.cend(); ++it) {
+        for (auto* observer : it.value())
+            workspace.removeObserver(observer);
+    }
+    workspace.addObservers(mPageObservers.value(int(id)));
     if (id == PageFactory) {
         workspace.closeWorkspace();
         return;

@@ -3,14 +3,20 @@
 #include "device/devicek93.h"
 #include "mainwindow/mainwindowbase.h"
 
+#include <QHash>
 #include <QList>
 
-class QStackedWidget;
+class FieldEffectS1M1;
+class FieldMixerS1M1;
+class FieldOriginS1M1;
 class QLabel;
+class QStackedWidget;
+class WorkspaceObserver;
 
 // The K93's main window: one page per layout, each with its own workspaces.
-// A later area adds its members in the constructor, wires their messages to
-// mDevice's slots in wireDevice() and its device reports in wireDispatch().
+// A strip or panel is built in buildPages() into its page's area, registered
+// with addPageObserver(), wired to mDevice's slots in wireDevice() and fed
+// device reports in wireDispatch().
 class MainWindow_K93 : public MainWindowBase
 {
     Q_OBJECT
@@ -33,6 +39,14 @@ public:
 
     DeviceK93& deviceK93() { return mDevice; }
 
+    // Only the current layout's observers are bound to the workspace: the
+    // layouts reuse channel keys, and each has its own workspace files.
+    void addPageObserver(PageID id, WorkspaceObserver* observer);
+
+    FieldMixerS1M1* fieldMixerLive() const { return mFieldMixerLive; }
+    FieldMixerS1M1* fieldMixerPro() const { return mFieldMixerPro; }
+    FieldEffectS1M1* fieldEffect() const { return mFieldEffect; }
+
 protected:
     DeviceType1& device() override { return mDevice; }
     void sendSystem(const QString& attribute, const QString& value) override;
@@ -51,6 +65,14 @@ private:
     QStackedWidget* mStack = nullptr;
     QList<QWidget*> mPages;
     QLabel* mFactoryLabel = nullptr;
+    QHash<int, QList<WorkspaceObserver*>> mPageObservers;
+    FieldMixerS1M1* mFieldMixerLive = nullptr;
+    FieldMixerS1M1* mFieldMixerPro = nullptr;
+    FieldEffectS1M1* mFieldEffect = nullptr;
+    FieldOriginS1M1* mFieldOriginEasyUpper = nullptr;
+    FieldOriginS1M1* mFieldOriginEasyLower = nullptr;
+    FieldOriginS1M1* mFieldOriginMobileInput = nullptr;
+    FieldOriginS1M1* mFieldOriginMobileOutput = nullptr;
     PageID mCurrentPage = PageFactory;
     QString mLanguage = "English";
 };
