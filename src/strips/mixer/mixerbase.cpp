@@ -181,8 +181,13 @@ int MixerBase::clampFader(int db)
 
 qint32 MixerBase::dbToLinear(double db)
 {
-    if (!std::isfinite(db))
-        return db > 0 ? INT_MAX : 0;
+    // From about +36.1 dB the gain no longer fits 32 bits, and far above
+    // that the device layer's own conversion would overflow.
+    static const double ceilingDb = 20.0 * std::log10(double(INT_MAX) / 33554432.0);
+    if (std::isnan(db))
+        return 0;
+    if (db >= ceilingDb)
+        return INT_MAX;
     const qint64 linear = USBAudioAPI::dbToLinear(db, kFloorDb);
     return qint32(qBound(qint64(0), linear, qint64(INT_MAX)));
 }

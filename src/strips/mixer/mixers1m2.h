@@ -19,6 +19,9 @@ public:
     MixerS1M2& setVolumeMeterLeft(int level);
     MixerS1M2& setVolumeMeterRight(int level);
 
+    // The strip's own workspace values; application settings go through AppSettingsObserver::value.
+    using WorkspaceObserver::value;
+
     void loadSettings() override { loadStripSettings(); }
     void appSettingsChanged(QString objectName, QString attribute, QString value) override;
 

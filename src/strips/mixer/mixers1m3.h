@@ -27,6 +27,9 @@ public:
     int getBalanceIN1() const { return mBalanceIN1; }
     int getBalanceIN2() const { return mBalanceIN2; }
 
+    // The strip's own workspace values; application settings go through AppSettingsObserver::value.
+    using WorkspaceObserver::value;
+
     void loadSettings() override { loadStripSettings(); }
     void appSettingsChanged(QString objectName, QString attribute, QString value) override;
 
