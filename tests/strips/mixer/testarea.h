@@ -34,7 +34,7 @@ public:
             strip->setSoloCounter(&soloCount);
             strip->setEnableSilent(true);
             visible += strip->getChannelNameDefault() + "|";
-            connect(strip, &MixerBase::attributeChanged, this, &TestMixerArea::onAttribute);
+            connect(strip, &MixerBase::attributeChanged, this, &TestMixerArea::onAttribute, Qt::UniqueConnection);
         }
         for (const QString& mix : std::as_const(mixList))
             mixVisible.insert(mix, visible);
