@@ -59,7 +59,7 @@ protected:
     void showDials(float left, float right, float defaultLeft, float defaultRight) override;
     float dialLeft() const override;
     float dialRight() const override;
-    bool shownMute(Side side) override;
+    bool shownMute(Side side) const override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -212,7 +212,7 @@ float MixerS1M4::dialRight() const
     return mDialRight->getValue();
 }
 
-bool MixerS1M4::shownMute(Side side)
+bool MixerS1M4::shownMute(Side side) const
 {
     return group(side)->getState("MUTE").toInt() != 0;
 }
@@ -247,7 +247,7 @@ void MixerS1M4::resizeEvent(QResizeEvent* event)
     const int h = H / 100;
     const int t = 8 * h;
     layoutTitle(t, 0.04);
-    linkButton()->setGeometry(int(W / 2 - 1.2 * 4 * h), t + 2 * h, int(2.4 * 4 * h), int(1.4 * 4 * h));
+    placeLinkButton(t, w, h);
     const int dialY = t + 8 * h;
     mDialLeft->setGeometry(0, dialY, W / 2, 13 * h);
     mDialRight->setGeometry(W / 2, dialY, W - W / 2, 13 * h);

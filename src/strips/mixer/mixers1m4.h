@@ -72,7 +72,7 @@ protected:
     void showDials(float left, float right, float defaultLeft, float defaultRight) override;
     float dialLeft() const override;
     float dialRight() const override;
-    bool shownMute(Side side) override;
+    bool shownMute(Side side) const override;
     bool shownAnti(Side side) const override;
     void showAnti(Side side, bool on) override;
     void showMeters(bool linked, int levelLeft, int levelRight, int gainLeft, int gainRight) override;

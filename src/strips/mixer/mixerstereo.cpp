@@ -1,5 +1,6 @@
 #include "strips/mixer/mixerstereo.h"
 
+#include "app/globalfont.h"
 #include "widgets/vsliders1m1.h"
 
 #include <QPushButton>
@@ -54,6 +55,16 @@ QString MixerStereo::linkStyle(bool linked) const
     return QString("QPushButton {   border-radius: 3px;   color: %1;   background-color: transparent;}"
                    "QPushButton:hover {   %2}")
         .arg(linked ? "rgb(161, 161, 161)" : "rgb(60, 60, 60)", mLinkHoverStyle);
+}
+
+void MixerStereo::placeLinkButton(int titleHeight, int w, int h)
+{
+    const int buttonWidth = 30 * w;
+    const int buttonHeight = 6 * h;
+    mLinkButton->setGeometry((width() - buttonWidth) / 2, titleHeight + h, buttonWidth, buttonHeight);
+    QFont font = mFont;
+    font.setPointSize(qMax(1, GlobalFont::getSuitablePointSize(mFont, buttonHeight) - 1));
+    mLinkButton->setFont(font);
 }
 
 QList<MixerBase::KeySpec> MixerStereo::mixKeys() const
@@ -112,12 +123,11 @@ MixerBase::Gains MixerStereo::storedGains(const QString& mix) const
 
 MixerStereo::StereoInput MixerStereo::shownInput(Side side) const
 {
-    auto* self = const_cast<MixerStereo*>(this); // the Solo getters are not const
     const Side own = mLinked ? Linked : side;
     StereoInput in;
     in.faderDb = clampFader((own == Linked ? mFaderLinked : own == Left ? mFaderLeft : mFaderRight)->getValue());
     in.balance = side == Left ? dialLeft() : dialRight();
-    in.muted = self->shownMute(own);
+    in.muted = shownMute(own);
     in.anti = mHasAnti && shownAnti(own);
     return in;
 }

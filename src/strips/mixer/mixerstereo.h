@@ -40,7 +40,7 @@ protected:
     virtual void showDials(float left, float right, float defaultLeft, float defaultRight) = 0;
     virtual float dialLeft() const = 0;
     virtual float dialRight() const = 0;
-    virtual bool shownMute(Side side) = 0;
+    virtual bool shownMute(Side side) const = 0;
     virtual bool shownAnti(Side side) const
     {
         Q_UNUSED(side);
@@ -58,6 +58,8 @@ protected:
     Gains currentGains() const override;
 
     QString linkStyle(bool linked) const;
+    // Centred under the title, its text fitted to its height.
+    void placeLinkButton(int titleHeight, int w, int h);
     void storeLevels(int left, int right);
     void refreshMeters();
     void setLinkDefaultFlag(bool linked) { mLinkDefault = linked; }

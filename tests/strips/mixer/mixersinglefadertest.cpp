@@ -280,7 +280,9 @@ private slots:
         QCoreApplication::sendEvent(strip.titleEdit(), &enter);
         QVERIFY(!strip.hoverTimer()->isActive());
 
-        strip.setCloseEnable(true);
+        // A title the user may not edit still brings the close button.
+        strip.setChannelNameEditable(false).setCloseEnable(true);
+        QVERIFY(strip.titleEdit()->isReadOnly());
         QCoreApplication::sendEvent(strip.titleEdit(), &enter);
         QVERIFY(strip.hoverTimer()->isActive());
         QCOMPARE(strip.hoverTimer()->interval(), 100);
