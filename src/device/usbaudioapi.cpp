@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QTimer>
 #include <cmath>
+#include <limits>
 
 namespace {
 constexpr double ZeroDbLinear = 33554432.0; // 2^25
@@ -32,9 +33,13 @@ USBAudioAPI& USBAudioAPI::instance()
 
 qint64 USBAudioAPI::dbToLinear(double db, double floor)
 {
-    if (db <= floor)
+    if (std::isnan(db) || db <= floor)
         return 0;
-    return qint64(std::trunc(std::pow(10.0, db / 20.0) * ZeroDbLinear));
+    // Converting a double beyond the 64-bit range is undefined: saturate.
+    const double linear = std::trunc(std::pow(10.0, db / 20.0) * ZeroDbLinear);
+    if (!(linear < 9.2e18))
+        return std::numeric_limits<qint64>::max();
+    return qint64(linear);
 }
 
 double USBAudioAPI::linearToDb(qint64 value)

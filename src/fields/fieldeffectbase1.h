@@ -1,30 +1,14 @@
 #pragma once
 
-#include "fields/fieldbase.h"
+#include "effects/effectbase.h"
+#include "fields/fieldlistbase.h"
 
-class EffectBase;
-
-// An area with one visible list, stored in its workspace group.
-class FieldEffectBase1 : public FieldBase
+class FieldEffectBase1 : public FieldListBase<FieldEffectBase1, EffectBase>
 {
     Q_OBJECT
 public:
-    FieldEffectBase1(QWidget* parent, const QString& name);
-
-    FieldEffectBase1& setWidgetList(const QList<EffectBase*>& widgets);
-    // Applies the list: listed strips shown and silently enabled, others hidden.
-    FieldEffectBase1& setVisibleList(const QStringList& names);
-    // The list a new workspace starts with.
-    FieldEffectBase1& setVisibleListDefault(const QStringList& names);
-    QString getVisibleList() const { return mVisibleList; }
-
-    void loadSettings() override;
-
-protected:
-    QString visibleList() const override { return mVisibleList; }
-    void storeVisibleList(const QString& list) override;
-
-private:
-    QString mVisibleList = "|";
-    QString mVisibleListDefault = "|";
+    FieldEffectBase1(QWidget* parent, const QString& name)
+        : FieldListBase(parent, name)
+    {
+    }
 };

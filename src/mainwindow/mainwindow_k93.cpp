@@ -120,6 +120,8 @@ void MainWindow_K93::buildPages()
     pageLayout(PagePro)->addWidget(mFieldEffect, 2);
     addPageObserver(PagePro, mFieldMixerPro);
     addPageObserver(PagePro, mFieldEffect);
+
+    buildMixers();
 }
 
 void MainWindow_K93::addPageObserver(PageID id, WorkspaceObserver* observer)
@@ -130,12 +132,13 @@ void MainWindow_K93::addPageObserver(PageID id, WorkspaceObserver* observer)
 void MainWindow_K93::wireDevice()
 {
     // Strips, panels and areas connect their attributeChanged to mDevice's slots here.
+    wireMixers();
 }
 
 void MainWindow_K93::wireDispatch()
 {
-    // Device reports reach the pages' silent setters here, e.g.
-    // addDispatch("Mixer_IN12", "LevelLeft", [this](qint32 v) { ... });
+    // Device reports reach the pages' silent setters here; the mixers' levels
+    // are wired in wireMixers().
 }
 
 QWidget* MainWindow_K93::page(PageID id) const

@@ -9,6 +9,8 @@
 class FieldEffectS1M1;
 class FieldMixerS1M1;
 class FieldOriginS1M1;
+class MixerBase;
+class MixerS1M3;
 class QLabel;
 class QStackedWidget;
 class WorkspaceObserver;
@@ -46,6 +48,13 @@ public:
     FieldMixerS1M1* fieldMixerLive() const { return mFieldMixerLive; }
     FieldMixerS1M1* fieldMixerPro() const { return mFieldMixerPro; }
     FieldEffectS1M1* fieldEffect() const { return mFieldEffect; }
+    // The mixer strip of a channel on a layout ("Mixer_PB12" on PageLive).
+    MixerBase* mixerStrip(PageID id, const QString& channel) const;
+
+public slots:
+    // Messages of the input strips: their balances weight the IN1/IN2 pair
+    // of the Live mixer.
+    void in_widgetInput_attributeChanged(QString objectName, QString attribute, QString value);
 
 protected:
     DeviceType1& device() override { return mDevice; }
@@ -57,6 +66,8 @@ protected:
 
 private:
     void buildPages();
+    void buildMixers();
+    void wireMixers();
     void wireDevice();
     void wireDispatch();
     void retranslate();
@@ -73,6 +84,9 @@ private:
     FieldOriginS1M1* mFieldOriginEasyLower = nullptr;
     FieldOriginS1M1* mFieldOriginMobileInput = nullptr;
     FieldOriginS1M1* mFieldOriginMobileOutput = nullptr;
+    MixerS1M3* mMixerLiveIN12 = nullptr;
+    QHash<QString, MixerBase*> mMixersLive;
+    QHash<QString, MixerBase*> mMixersPro;
     PageID mCurrentPage = PageFactory;
     QString mLanguage = "English";
 };

@@ -37,6 +37,11 @@ private slots:
         QCOMPARE(USBAudioAPI::dbToLinear(-90.0, -90.0), qint64(0));
         QCOMPARE(USBAudioAPI::dbToLinear(-120.0, -90.0), qint64(0));
         QCOMPARE(USBAudioAPI::dbToLinear(-89.9, -90.0), qint64(1073));
+        // Out of the 64-bit range or not a number: saturate, never undefined.
+        QCOMPARE(USBAudioAPI::dbToLinear(400.0, -90.0), std::numeric_limits<qint64>::max());
+        QCOMPARE(USBAudioAPI::dbToLinear(std::numeric_limits<double>::infinity(), -90.0),
+                 std::numeric_limits<qint64>::max());
+        QCOMPARE(USBAudioAPI::dbToLinear(std::numeric_limits<double>::quiet_NaN(), -90.0), qint64(0));
     }
 
     void mixerUnitToDecibels()

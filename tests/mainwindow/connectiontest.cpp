@@ -1,11 +1,6 @@
-#include "testsupport.h"
+#include "simulatedsession.h"
 
-#include "app/workspace.h"
-#include "connector/connectiontiming.h"
-#include "connector/deviceconnector.h"
-#include "device/commandtable.h"
-#include "device/simulatedk93.h"
-#include "mainwindow/mainwindow_k93.h"
+#include "device/usbaudioapi.h"
 
 #include <QPointer>
 #include <QSettings>
@@ -14,8 +9,7 @@
 namespace {
 quint16 systemCommand(const char* attribute)
 {
-    const auto* entry = CommandTable::find("MainWindow", attribute);
-    return entry ? entry->command : 0;
+    return SimulatedSession::commandOf("MainWindow", attribute);
 }
 
 int countWritten(quint16 command)
@@ -37,47 +31,14 @@ class ConnectionTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<k93test::TempSettings> mSettings;
-    QTemporaryDir mWorkspaceRoot;
+    std::unique_ptr<SimulatedSession> mSession;
 
-    std::unique_ptr<DeviceConnector> makeConnector()
-    {
-        auto connector = std::make_unique<DeviceConnector>();
-        connector->registerMainWindowCreator("K93", []() -> DeviceWindow* { return new MainWindow_K93; });
-        connector->showSeries("Series-K", {{"K93", {"0x152A", "0x3E71"}}});
-        return connector;
-    }
-
-    MainWindow_K93* connectedWindow(DeviceConnector& connector)
-    {
-        auto* window = qobject_cast<MainWindow_K93*>(connector.mainWindow());
-        return window && window->isHandshakeDone() ? window : nullptr;
-    }
+    static std::unique_ptr<DeviceConnector> makeConnector() { return SimulatedSession::makeConnector(); }
+    static MainWindow_K93* connectedWindow(DeviceConnector& c) { return SimulatedSession::connectedWindow(c); }
 
 private slots:
-    void init()
-    {
-        mSettings = std::make_unique<k93test::TempSettings>();
-        WorkspaceSubject::instance().setWorkspaceRoot(mWorkspaceRoot.path());
-        ConnectionTiming::pollMs = 10;
-        ConnectionTiming::authMs = 10;
-        ConnectionTiming::heartbeatMs = 50;
-        ConnectionTiming::onlineMs = 10;
-        ConnectionTiming::failedReturnMs = 50;
-        ConnectionTiming::driverPollMs = 10;
-        installDeviceBackends({true, 3});
-        auto& device = SimulatedK93::instance();
-        device.setLevelReportInterval(0);
-        device.setHidAvailable(true);
-        device.plugIn();
-        device.clearWrittenFrames();
-    }
-
-    void cleanup()
-    {
-        QTest::qWait(0);
-        ConnectionTiming::restoreDefaults();
-    }
+    void init() { mSession = std::make_unique<SimulatedSession>(); }
+    void cleanup() { mSession.reset(); }
 
     void eachHandshakeResultOpensItsLayout_data()
     {
