@@ -32,6 +32,7 @@ public:
     // Default channel names of the strips hidden by the user, in strip order.
     QStringList hiddenNames() const;
     QWidget* stripWidget(const QString& defaultName) const;
+    int stripCount() const { return int(mStrips.size()); }
 
     void loadSettings() override;
 

@@ -122,6 +122,10 @@ void MainWindow_K93::buildPages()
     addPageObserver(PagePro, mFieldEffect);
 
     buildMixers();
+
+    // An area without strips would only take room from the others.
+    for (auto* field : findChildren<FieldBase*>())
+        field->setVisible(field->stripCount() > 0);
 }
 
 void MainWindow_K93::addPageObserver(PageID id, WorkspaceObserver* observer)

@@ -1,5 +1,6 @@
-// Grabs the connector's waiting page and every layout page of the K93 window
-// into the folder given as first argument.
+// Grabs the connector's waiting page and every layout page of the K93 window,
+// connected to the simulated K93 so that its meters move, into the folder
+// given as first argument.
 #include "app/appsettings.h"
 #include "app/globalfont.h"
 #include "app/workspace.h"
@@ -9,9 +10,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QStyleFactory>
 #include <QSettings>
+#include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTest>
 
 int main(int argc, char* argv[])
 {
@@ -26,27 +28,41 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
     AppSettingsSubject::prepareStore();
+    QSettings().setValue("ScaleFactor", 1.0);
     WorkspaceSubject::instance().setWorkspaceRoot(scratch.path());
-    installDeviceBackends({true, 3});
-    SimulatedK93::instance().unplug();
+    installDeviceBackends({true, 2});
+    auto& device = SimulatedK93::instance();
 
-    {
-        DeviceConnector connector;
-        connector.showSeries("Series-K", {{"K93", {"0x152A", "0x3E71"}}});
-        QApplication::processEvents();
-        connector.grab().save(QDir(folder).filePath("connector_waiting.png"));
+    DeviceConnector connector;
+    connector.registerMainWindowCreator("K93", []() -> DeviceWindow* { return new MainWindow_K93; });
+    device.unplug();
+    connector.showSeries("Series-K", {{"K93", {"0x152A", "0x3E71"}}});
+    QTest::qWait(100);
+    connector.grab().save(QDir(folder).filePath("connector_waiting.png"));
+
+    device.plugIn();
+    auto* window = [&]() -> MainWindow_K93* {
+        for (int i = 0; i < 100; ++i) {
+            auto* w = qobject_cast<MainWindow_K93*>(connector.mainWindow());
+            if (w && w->isHandshakeDone())
+                return w;
+            QTest::qWait(50);
+        }
+        return nullptr;
+    }();
+    if (!window) {
+        qWarning("window_shots: the simulated device did not connect");
+        return 1;
     }
-
-    MainWindow_K93 window;
-    window.resize(960, 600);
-    window.show();
+    window->resize(1280, 720);
     const QList<QPair<MainWindow_K93::PageID, QString>> pages {
-        {MainWindow_K93::PageFactory, "factory"}, {MainWindow_K93::PageMobile, "mobile"},
-        {MainWindow_K93::PageLive, "live"}, {MainWindow_K93::PageEasy, "easy"}, {MainWindow_K93::PagePro, "pro"}};
+        {MainWindow_K93::PageLive, "live"}, {MainWindow_K93::PagePro, "pro"},
+        {MainWindow_K93::PageMobile, "mobile"}, {MainWindow_K93::PageEasy, "easy"},
+        {MainWindow_K93::PageFactory, "factory"}};
     for (const auto& [id, name] : pages) {
-        window.switchLayout(id);
-        QApplication::processEvents();
-        window.grab().save(QDir(folder).filePath("window_" + name + ".png"));
+        window->switchLayout(id);
+        QTest::qWait(600); // a few level reports
+        window->grab().save(QDir(folder).filePath("window_" + name + ".png"));
     }
     return 0;
 }

@@ -337,9 +337,8 @@ void MixerBase::layoutTitle(int titleHeight, double radiusFactor)
     mTitle->setGeometry(0, 0, w, titleHeight);
     const int c = titleHeight / 2;
     mClose->setGeometry(int(w - 1.3 * c), (titleHeight - c) / 2, c, c);
-    QFont font = mFont;
-    font.setPointSize(titlePointSize(GlobalFont::getSuitablePointSize(mFont, titleHeight)));
-    mTitle->setFont(font);
+    mTitlePointSize = titlePointSize(GlobalFont::getSuitablePointSize(mFont, titleHeight));
+    fitTitleFont();
     const int radius = int(w * radiusFactor);
     mFrame->setStyleSheet(kFrameStyle.arg(radius));
     mTitle->setStyleSheet(kTitleStyleSized.arg(radius));
@@ -468,13 +467,28 @@ void MixerBase::on_pushButtonClose_clicked()
     mClose->hide();
 }
 
+void MixerBase::fitTitleFont()
+{
+    // The size follows the title's height; a long name must still show whole
+    // in a narrow strip.
+    QFont font = mFont;
+    int size = mTitlePointSize;
+    font.setPointSize(size);
+    const int room = mTitle->width() - 8;
+    while (size > 1 && !GlobalFont::isWidthSuitable(font, mTitle->text(), room))
+        font.setPointSize(--size);
+    mTitle->setFont(font);
+}
+
 void MixerBase::on_lineEdit_textChanged(const QString& text)
 {
     QFont font = mTitle->font();
     font.setPointSize(5);
     const int room = minimumWidth() - 6;
-    if (GlobalFont::isWidthSuitable(font, text, room))
+    if (GlobalFont::isWidthSuitable(font, text, room)) {
+        fitTitleFont();
         return;
+    }
     // The longest fitting prefix, found at once: cutting one character per
     // change would recurse once per character of a long pasted name.
     qsizetype lo = 0;
@@ -490,6 +504,7 @@ void MixerBase::on_lineEdit_textChanged(const QString& text)
         --lo;
     const QSignalBlocker blocker(mTitle);
     mTitle->setText(text.left(lo));
+    fitTitleFont();
 }
 
 void MixerBase::on_lineEdit_editingFinished()
@@ -497,6 +512,7 @@ void MixerBase::on_lineEdit_editingFinished()
     if (mTitle->text().isEmpty()) {
         const QSignalBlocker blocker(mTitle);
         mTitle->setText(getChannelNameDefault());
+        fitTitleFont();
     }
     mTitle->clearFocus();
     save("ChannelName", mTitle->text());

@@ -134,6 +134,7 @@ protected:
     void setTitleEditable(bool editable);
     // Title, close button, title font and corner radius for the strip's size.
     void layoutTitle(int titleHeight, double radiusFactor);
+    void fitTitleFont();
 
     QString mixKey(const QString& suffix) const { return getMixCurrent() + suffix; }
     QVariant stored(const QString& key) const;
@@ -153,6 +154,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QFont mFont;
+    int mTitlePointSize = 9;
 
 private:
     void mirrorMix(const QString& mix, bool enabled);
