@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 ComboBoxS1M3::ComboBoxS1M3(QWidget* parent, int alignment)
     : QComboBox(parent)
@@ -80,4 +81,9 @@ void ComboBoxS1M3::restyle()
         mStyle = style;
         setStyleSheet(style);
     }
+}
+
+void ComboBoxS1M3::wheelEvent(QWheelEvent* e)
+{
+    e->ignore();
 }

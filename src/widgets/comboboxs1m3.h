@@ -25,6 +25,9 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    // The settings pages scroll: a wheel turned over a combo must scroll the
+    // page, not change a device setting on the way.
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     void restyle();

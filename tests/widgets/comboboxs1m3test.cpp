@@ -2,7 +2,9 @@
 
 #include "widgets/comboboxs1m3.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 class ComboBoxS1M3Test : public QObject
 {
@@ -35,6 +37,22 @@ private slots:
         QCOMPARE(combo.currentIndex(), 2);
         QCOMPARE(combo.lineEdit()->text(), QString("Bright"));
         QCOMPARE(activated.count(), 0);
+    }
+
+    void wheelScrollsThePageInsteadOfChoosing()
+    {
+        QWidget page;
+        ComboBoxS1M3 combo(&page);
+        combo.addItems({"44100", "48000", "96000"});
+        combo.setCurrentIndex(1);
+        QSignalSpy activated(&combo, &QComboBox::activated);
+        page.show();
+        QWheelEvent wheel(QPointF(5, 5), combo.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&combo, &wheel);
+        QCOMPARE(combo.currentIndex(), 1);
+        QCOMPARE(activated.count(), 0);
+        QVERIFY(!wheel.isAccepted());
     }
 
     void fontArrowAndColourSettersChain()
