@@ -10,6 +10,10 @@ class Solo : public QWidget
 {
     Q_OBJECT
 public:
+    // The linked pair and the two sides of a stereo strip.
+    enum Side { Linked = 0, Left, Right };
+    static QString sideSuffix(Side side) { return side == Left ? "Left" : side == Right ? "Right" : ""; }
+
     explicit Solo(QWidget* parent);
 
     virtual void setSoloState(bool state) = 0;
@@ -42,6 +46,8 @@ public:
     bool handleMuteChanged();
     bool handleMuteLeftChanged();
     bool handleMuteRightChanged();
+    bool handleSolo(Side side);
+    bool handleMute(Side side);
     void applySoloCount();
     void loadSoloState(bool linked, bool solo, bool soloLeft, bool soloRight, bool mute, bool muteLeft, bool muteRight);
     void setLink(bool linked);
@@ -57,9 +63,6 @@ protected:
     bool mMuteSavedRight = false;
 
 private:
-    enum class Side { Linked, Left, Right };
-    bool handleSolo(Side side);
-    bool handleMute(Side side);
     void applySide(Side side);
     bool solo(Side side);
     bool mute(Side side);

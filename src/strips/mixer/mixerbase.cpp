@@ -372,6 +372,19 @@ void MixerBase::save(const QString& key, const QVariant& value)
         emit attributeChanged(objectName(), "Save_" + key, valueText(value));
 }
 
+void MixerBase::soloButtonChanged(Side side, bool on)
+{
+    if (handleSolo(side))
+        save(mixKey("_SOLO" + sideSuffix(side)), on);
+}
+
+void MixerBase::muteButtonChanged(Side side, bool on)
+{
+    if (handleMute(side))
+        save(mixKey("_MUTE" + sideSuffix(side)), on);
+    updateAttribute();
+}
+
 void MixerBase::sendChangedGains(const Gains& gains)
 {
     const QString mix = getMixCurrent();

@@ -144,6 +144,11 @@ protected:
     // While the mix has an active solo a side is muted unless it is soloed.
     bool storedMuted(const QString& mix, const QString& soloSuffix, const QString& muteSuffix) const;
     void save(const QString& key, const QVariant& value);
+    // The SOLO and MUTE buttons of one side. Solo reaches the device only
+    // through the MUTE changes it causes; the gains follow MUTE as shown, even
+    // when the solo rules keep it unsaved.
+    void soloButtonChanged(Side side, bool on);
+    void muteButtonChanged(Side side, bool on);
     // The workspace load shared by all strips.
     void loadStripSettings();
     void resetLastSent() { mLastSent.fill(kUnsent); }

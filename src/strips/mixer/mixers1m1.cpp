@@ -100,37 +100,19 @@ bool MixerS1M1::getMuteStateRight() { return mGroup2->getStateMUTERight(); }
 
 void MixerS1M1::in_widgetPushButtonGroup1_buttonStateChanged(PushButtonS1M2::ButtonID button, bool state)
 {
-    if (button == PushButtonS1M2::SOLO) {
-        if (handleSoloChanged())
-            save(mixKey("_SOLO"), state);
-    } else if (button == PushButtonS1M2::MUTE) {
-        if (handleMuteChanged())
-            save(mixKey("_MUTE"), state);
-        updateAttribute();
-    }
+    if (button == PushButtonS1M2::SOLO)
+        soloButtonChanged(Linked, state);
+    else if (button == PushButtonS1M2::MUTE)
+        muteButtonChanged(Linked, state);
 }
 
 void MixerS1M1::in_widgetPushButtonGroup2_buttonStateChanged(PushButtonS1M6::ButtonID button, bool state)
 {
     switch (button) {
-    case PushButtonS1M6::SOLOLeft:
-        if (handleSoloLeftChanged())
-            save(mixKey("_SOLOLeft"), state);
-        break;
-    case PushButtonS1M6::SOLORight:
-        if (handleSoloRightChanged())
-            save(mixKey("_SOLORight"), state);
-        break;
-    case PushButtonS1M6::MUTELeft:
-        if (handleMuteLeftChanged())
-            save(mixKey("_MUTELeft"), state);
-        updateAttribute();
-        break;
-    case PushButtonS1M6::MUTERight:
-        if (handleMuteRightChanged())
-            save(mixKey("_MUTERight"), state);
-        updateAttribute();
-        break;
+    case PushButtonS1M6::SOLOLeft: soloButtonChanged(Left, state); break;
+    case PushButtonS1M6::SOLORight: soloButtonChanged(Right, state); break;
+    case PushButtonS1M6::MUTELeft: muteButtonChanged(Left, state); break;
+    case PushButtonS1M6::MUTERight: muteButtonChanged(Right, state); break;
     }
 }
 

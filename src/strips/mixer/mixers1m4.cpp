@@ -10,7 +10,6 @@
 #include <QResizeEvent>
 
 namespace {
-const char* const kSideSuffix[3] = {"", "Left", "Right"};
 }
 
 MixerS1M4::MixerS1M4(QWidget* parent, const QString& name)
@@ -167,23 +166,12 @@ void MixerS1M4::in_widgetPushButtonGroup3_stateChanged(QString button, QString s
 void MixerS1M4::handleGroup(Side side, const QString& button, const QString& state)
 {
     const bool on = state.toInt() != 0;
-    const QString suffix = kSideSuffix[side];
     if (button == "SOLO") {
-        // Solo reaches the device only through the MUTE changes it causes.
-        const bool accepted = side == Linked ? handleSoloChanged()
-            : side == Left                   ? handleSoloLeftChanged()
-                                             : handleSoloRightChanged();
-        if (accepted)
-            save(mixKey("_SOLO" + suffix), on);
+        soloButtonChanged(side, on);
     } else if (button == "MUTE") {
-        const bool accepted = side == Linked ? handleMuteChanged()
-            : side == Left                   ? handleMuteLeftChanged()
-                                             : handleMuteRightChanged();
-        if (accepted)
-            save(mixKey("_MUTE" + suffix), on);
-        updateAttribute();
+        muteButtonChanged(side, on);
     } else if (button == "ANTI") {
-        save(mixKey("_ANTI" + suffix), on);
+        save(mixKey("_ANTI" + sideSuffix(side)), on);
         updateAttribute();
     }
 }

@@ -88,16 +88,10 @@ void MixerSingleFader::in_widgetLinkedVSlider_valueChanged(int value)
 void MixerSingleFader::in_widgetPushButtonGroup1_stateChanged(QString button, QString state)
 {
     const bool on = state.toInt() != 0;
-    if (button == "SOLO") {
-        // Solo reaches the device only through the MUTE changes it causes.
-        if (handleSoloChanged())
-            save(mixKey("_SOLO"), on);
-    } else if (button == "MUTE") {
-        if (handleMuteChanged())
-            save(mixKey("_MUTE"), on);
-        // The gains follow MUTE as shown, even when the solo rules keep it unsaved.
-        updateAttribute();
-    }
+    if (button == "SOLO")
+        soloButtonChanged(Linked, on);
+    else if (button == "MUTE")
+        muteButtonChanged(Linked, on);
 }
 
 QList<MixerBase::KeySpec> MixerSingleFader::mixKeys() const

@@ -10,7 +10,6 @@ const QString kBalanceLinkedLeft = "_BalanceLinkedLeft";
 const QString kBalanceLinkedRight = "_BalanceLinkedRight";
 const QString kBalanceUnlinkLeft = "_BalanceUnlinkLeft";
 const QString kBalanceUnlinkRight = "_BalanceUnlinkRight";
-const char* const kSideSuffix[3] = {"", "Left", "Right"};
 } // namespace
 
 MixerStereo::MixerStereo(QWidget* parent, bool hasAnti, const QString& linkHoverStyle)
@@ -95,7 +94,7 @@ void MixerStereo::showMix(const QString& mix)
     showBalancesOf(mix, linked);
     if (mHasAnti) {
         for (Side side : {Linked, Left, Right})
-            showAnti(side, storedBool(mix + "_ANTI" + kSideSuffix[side]));
+            showAnti(side, storedBool(mix + "_ANTI" + sideSuffix(side)));
     }
     mFaderLinked->setValue(storedFader(mix + "_GAIN"));
     mFaderLeft->setValue(storedFader(mix + "_GAINLeft"));
@@ -110,10 +109,10 @@ MixerBase::Gains MixerStereo::storedGains(const QString& mix) const
     auto input = [&](Side side, const QString& balanceKey) {
         const Side own = linked ? Linked : side;
         StereoInput in;
-        in.faderDb = storedFader(mix + "_GAIN" + kSideSuffix[own]);
+        in.faderDb = storedFader(mix + "_GAIN" + sideSuffix(own));
         in.balance = storedBalance(mix + balanceKey, 100);
-        in.muted = storedMuted(mix, QString("_SOLO") + kSideSuffix[own], QString("_MUTE") + kSideSuffix[own]);
-        in.anti = mHasAnti && storedBool(mix + "_ANTI" + kSideSuffix[own]);
+        in.muted = storedMuted(mix, "_SOLO" + sideSuffix(own), "_MUTE" + sideSuffix(own));
+        in.anti = mHasAnti && storedBool(mix + "_ANTI" + sideSuffix(own));
         return in;
     };
     if (linked)

@@ -12,7 +12,6 @@ class MixerStereo : public MixerBase
 {
     Q_OBJECT
 public:
-    enum Side { Linked = 0, Left, Right };
 
     VSliderS1M1* linkedFader() const { return mFaderLinked; }
     VSliderS1M1* leftFader() const { return mFaderLeft; }
