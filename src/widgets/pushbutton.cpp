@@ -1,5 +1,6 @@
 #include "widgets/pushbutton.h"
 
+#include "widgets/buttonface.h"
 #include "widgets/theme.h"
 
 #include <QMouseEvent>
@@ -8,20 +9,6 @@
 #include <algorithm>
 
 namespace {
-const QColor kButtonOff {46, 46, 46};
-
-// The largest pixel size up to 45 % of the button height whose text fits its width.
-void fitText(QFont& font, const QString& text, const QRect& rect)
-{
-    int size = std::max(6, int(rect.height() * 0.45));
-    for (; size > 6; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(text) <= rect.width() - 4)
-            return;
-    }
-    font.setPixelSize(size);
-}
-
 QColor onColour(PushButtonBase::Kind kind)
 {
     switch (kind) {
@@ -136,18 +123,9 @@ void PushButtonBase::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont textFont = font();
     for (const Button& b : mButtons) {
-        if (b.rect.isEmpty())
-            continue;
-        const qreal radius = std::min(b.rect.height(), b.rect.width()) * 0.2;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(b.on ? onColour(b.kind) : kButtonOff);
-        painter.drawRoundedRect(QRectF(b.rect), radius, radius);
-        fitText(textFont, b.text, b.rect);
-        painter.setFont(textFont);
-        painter.setPen(b.on ? Theme::TextOn : Theme::TextOff);
-        painter.drawText(b.rect, Qt::AlignCenter, b.text);
+        if (!b.rect.isEmpty())
+            paintButtonFace(painter, font(), b.rect, b.text, b.on, onColour(b.kind), 0.2);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/pushbuttongroup.h"
 
+#include "widgets/buttonface.h"
 #include "widgets/theme.h"
 
 #include <QApplication>
@@ -11,20 +12,6 @@
 #include <algorithm>
 
 namespace {
-const QColor kButtonOff {46, 46, 46};
-
-// The largest pixel size up to 45 % of the button height whose text fits its width.
-void fitText(QFont& font, const QString& text, const QRect& rect)
-{
-    int size = std::max(6, int(rect.height() * 0.45));
-    for (; size > 6; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(text) <= rect.width() - 4)
-            return;
-    }
-    font.setPixelSize(size);
-}
-
 bool parseState(const QString& state, bool* on)
 {
     if (state == QLatin1String("1"))
@@ -151,17 +138,8 @@ void PushButtonGroupBase::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont textFont = font();
-    for (const Button& b : mButtons) {
-        const qreal radius = std::min(b.rect.width(), b.rect.height()) * 0.25;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(b.on ? b.onColour : kButtonOff);
-        painter.drawRoundedRect(QRectF(b.rect), radius, radius);
-        fitText(textFont, b.name, b.rect);
-        painter.setFont(textFont);
-        painter.setPen(b.on ? Theme::TextOn : Theme::TextOff);
-        painter.drawText(b.rect, Qt::AlignCenter, b.name);
-    }
+    for (const Button& b : mButtons)
+        paintButtonFace(painter, font(), b.rect, b.name, b.on, b.onColour, 0.25);
 }
 
 void PushButtonGroupBase::resizeEvent(QResizeEvent*)

@@ -339,17 +339,23 @@ QString SliderBase1::textAt(int pos) const
     return QString::number(pos);
 }
 
+bool SliderBase::parseEntry(const QString& text, bool& minusInfinity, double& value)
+{
+    minusInfinity = text == QStringLiteral("-∞") || text.compare("-inf", Qt::CaseInsensitive) == 0;
+    if (minusInfinity)
+        return true;
+    bool ok = false;
+    value = QLocale::c().toDouble(text, &ok);
+    return ok && std::isfinite(value);
+}
+
 bool SliderBase1::parse(const QString& text, int& pos) const
 {
-    if (text == QStringLiteral("-∞") || text.compare("-inf", Qt::CaseInsensitive) == 0) {
-        pos = minimumPosition();
-        return true;
-    }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
+    bool minusInfinity = false;
+    double value = 0.0;
+    if (!parseEntry(text, minusInfinity, value))
         return false;
-    pos = int(std::lround(std::clamp(value, -1e9, 1e9)));
+    pos = minusInfinity ? minimumPosition() : int(std::lround(std::clamp(value, -1e9, 1e9)));
     return true;
 }
 

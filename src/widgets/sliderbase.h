@@ -38,6 +38,9 @@ protected:
     virtual QString textAt(int pos) const = 0;
     // Turns typed text into a position; false when it is not a number.
     virtual bool parse(const QString& text, int& pos) const = 0;
+    // A typed entry: "-∞" or "-inf" for the minimum, else a finite number in
+    // the C locale. False when it is neither.
+    static bool parseEntry(const QString& text, bool& minusInfinity, double& value);
     virtual void notifyUserChange() = 0;
 
     void userMoveTo(int pos);

@@ -1,6 +1,5 @@
 #include "widgets/vsliders1m2.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -82,15 +81,11 @@ QString VSliderS1M2::textAt(int pos) const
 
 bool VSliderS1M2::parse(const QString& text, int& pos) const
 {
-    if (text == QStringLiteral("-∞") || text.compare("-inf", Qt::CaseInsensitive) == 0) {
-        pos = minimumPosition();
-        return true;
-    }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
+    bool minusInfinity = false;
+    double value = 0.0;
+    if (!parseEntry(text, minusInfinity, value))
         return false;
-    pos = positionOf(value);
+    pos = minusInfinity ? minimumPosition() : positionOf(value);
     return true;
 }
 
