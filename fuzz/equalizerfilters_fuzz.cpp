@@ -3,41 +3,17 @@
 // every filter stays finite and inside the band controls' ranges.
 
 #include "equalizer/equalizertool.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include "fuzzinput.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-QString scratchPath()
-{
-    static const QString path =
-        QDir::temp().filePath(QStringLiteral("equalizerfilters_fuzz_%1.txt").arg(QCoreApplication::applicationPid()));
-    return path;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool initialised = [] {
-        qInstallMessageHandler(quiet);
-        return true;
-    }();
-    (void)initialised;
-
-    QFile file(scratchPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const QString path = writeFuzzInput("equalizerfilters_fuzz", "txt", data, size);
+    if (path.isEmpty())
         return 0;
-    file.write(reinterpret_cast<const char*>(data), qint64(size));
-    file.close();
 
     EqualizerTool tool;
     QList<EqualizerTool::BandData> bands;
@@ -50,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     tool.setBandData(bands, 48000.0);
     const QStringList names = tool.getFilterNames();
-    tool.importBandData(file.fileName());
+    tool.importBandData(path);
 
     if (tool.getFilterNames() != names || tool.getBandData().size() != names.size())
         std::abort();

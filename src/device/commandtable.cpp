@@ -71,6 +71,15 @@ struct Table {
         add(code(a, 0x028), page, "MainButtonDouble", K::Integer);
     }
 
+    // A stereo channel's gain, mute and the levels it reports.
+    void addStereoChannel(Area a, unsigned base, const QString& name)
+    {
+        add(code(a, base | 0x01), name, "GAIN", K::Integer);
+        add(code(a, base | 0x02), name, "MUTE", K::Switch);
+        add(code(a, base | 0x11), name, "LevelLeft", K::Integer);
+        add(code(a, base | 0x12), name, "LevelRight", K::Integer);
+    }
+
     void buildInputs()
     {
         const Area a = Area::Inputs;
@@ -86,13 +95,8 @@ struct Table {
             add(code(a, base | 0x04), name, "MIC", K::Choice, mics);
             add(code(a, base | 0x10), name, "Level", K::Integer);
         }
-        for (const QString& name : stereo) {
-            const unsigned base = ch++ << 8;
-            add(code(a, base | 0x01), name, "GAIN", K::Integer);
-            add(code(a, base | 0x02), name, "MUTE", K::Switch);
-            add(code(a, base | 0x11), name, "LevelLeft", K::Integer);
-            add(code(a, base | 0x12), name, "LevelRight", K::Integer);
-        }
+        for (const QString& name : stereo)
+            addStereoChannel(a, ch++ << 8, name);
     }
 
     void buildMixer()
@@ -164,10 +168,7 @@ struct Table {
     void buildLoopback()
     {
         const Area a = Area::Loopback;
-        add(code(a, 0x101), "Loopback_LB12", "GAIN", K::Integer);
-        add(code(a, 0x102), "Loopback_LB12", "MUTE", K::Switch);
-        add(code(a, 0x111), "Loopback_LB12", "LevelLeft", K::Integer);
-        add(code(a, 0x112), "Loopback_LB12", "LevelRight", K::Integer);
+        addStereoChannel(a, 0x100, "Loopback_LB12");
         // The playback pair that "Mobile mode" routes to the recording.
         add(code(a, 0x201), "Loopback_B", "GAINLeft", K::Integer);
         add(code(a, 0x202), "Loopback_B", "GAINRight", K::Integer);
@@ -179,13 +180,8 @@ struct Table {
         const Area a = Area::Outputs;
         const QStringList outputs {"Output_HP", "Output_OTGOUT", "Output_LB12"};
         unsigned ch = 1;
-        for (const QString& name : outputs) {
-            const unsigned base = ch++ << 8;
-            add(code(a, base | 0x01), name, "GAIN", K::Integer);
-            add(code(a, base | 0x02), name, "MUTE", K::Switch);
-            add(code(a, base | 0x11), name, "LevelLeft", K::Integer);
-            add(code(a, base | 0x12), name, "LevelRight", K::Integer);
-        }
+        for (const QString& name : outputs)
+            addStereoChannel(a, ch++ << 8, name);
     }
 
     void addEqualizer(Area a, unsigned window, const QString& name, int bands, bool outputGainOnly)
