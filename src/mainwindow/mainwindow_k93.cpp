@@ -53,10 +53,6 @@ MainWindow_K93::MainWindow_K93(QWidget* parent, const QString& name)
 
 MainWindow_K93::~MainWindow_K93()
 {
-    for (const auto& observers : std::as_const(mPageObservers)) {
-        for (auto* observer : observers)
-            WorkspaceSubject::instance().removeObserver(observer);
-    }
     // Stop the threads before the handle goes: a read failure has already
     // closed it, a failed handshake has not.
     mDevice.stopDevice();
